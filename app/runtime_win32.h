@@ -1,0 +1,9 @@
+#pragma once
+// The Win32 form runtime, as seen by start-up.
+#include <windows.h>
+
+bool RegisterFormClass(HINSTANCE instance);
+// Runs until the quit message; returns its code.
+int RunMessageLoop();
+// Returns a window that the tool keeps for its own purposes (clipboard owner).
+HWND ServiceWindow();
