@@ -1,0 +1,134 @@
+// Hundreds of clicks on 生成, 复制 and 示例 queued at once, posted and as real
+// input: the tool works through them, keeps answering, ends with the right
+// line in the output box and on the clipboard, and never builds a second
+// examples window.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/main_controls.h"
+#include "tests/e2e/soak_support.h"
+
+namespace e2e {
+namespace {
+
+const std::wstring kExamplesTitle = L"彩色字体示例";
+
+class SoakRapidInput : public SharedTool {
+protected:
+    void TearDown() override {
+        // An examples window left open would keep the tool alive past the suite.
+        for (HWND h : ExamplesWindows()) PostMessageW(h, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return ExamplesWindows().empty(); }, 5s));
+        SetCheck(c.keepOnTop, false);
+    }
+
+    // Every top-level window of the tool with the examples title, shown or not.
+    std::vector<HWND> ExamplesWindows() const {
+        struct Search {
+            DWORD pid;
+            std::vector<HWND> found;
+        } search{tool->Pid(), {}};
+        EnumWindows(
+            [](HWND h, LPARAM p) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(p);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(h, &owner);
+                if (owner == s->pid && TextOf(h) == kExamplesTitle) s->found.push_back(h);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+};
+
+// Real input in one SendInput call: `clicks` clicks at the centre of each
+// control in turn.
+void ClickBurst(const std::vector<std::pair<HWND, int>>& targets) {
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int h = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<INPUT> inputs;
+    for (const auto& [control, clicks] : targets) {
+        const RECT r = ScreenRectOf(control);
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = LONG((((r.left + r.right) / 2) * 65536LL + 32768) / w);
+        move.mi.dy = LONG((((r.top + r.bottom) / 2) * 65536LL + 32768) / h);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        inputs.push_back(move);
+        for (int i = 0; i < clicks; ++i) {
+            for (DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+                INPUT button{};
+                button.type = INPUT_MOUSE;
+                button.mi.dwFlags = flag;
+                inputs.push_back(button);
+            }
+        }
+    }
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+TEST_F(SoakRapidInput, WorksThroughHundredsOfQueuedClicks) {
+    ResetMainWindow(c);
+    ASSERT_TRUE(SetText(c.input1, L"前边"));
+    ASSERT_TRUE(SetText(c.input2, L"老婆"));
+    ASSERT_TRUE(SetText(c.input3, L"后边"));
+    SetCheck(c.red, false);
+    SetCheck(c.supply, true);
+    SetCheck(c.enlarge, true);
+    const std::wstring line = L"前边<SS_Normal_Color><big>老婆</big></SS_Normal_Color>后边";
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(c.input3, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored));
+    ASSERT_TRUE(PutClipboardBytes("before"));
+    ASSERT_TRUE(ExamplesWindows().empty());
+
+    const auto started = std::chrono::steady_clock::now();
+    // Real clicks first; what is posted below is taken before them wherever
+    // they meet. Once the examples window is up it covers 生成, so some of
+    // those clicks may land on its bare background, which does nothing; 复制
+    // stays clear of it.
+    ClickBurst({{c.generate, 100}, {c.copy, 100}});
+    const HWND buttons[] = {c.generate, c.copy, c.examples};  // generate first: every copy follows one
+    for (int i = 0; i < 100; ++i)
+        for (HWND b : buttons) ASSERT_TRUE(PostMessageW(b, BM_CLICK, 0, 0));
+    for (int i = 0; i < 50; ++i) {
+        for (HWND b : buttons) {
+            ASSERT_TRUE(PostMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4)));
+            ASSERT_TRUE(PostMessageW(b, WM_LBUTTONUP, 0, MAKELPARAM(4, 4)));
+        }
+    }
+    // Posted last: once it has been taken, so has every posted click.
+    ASSERT_TRUE(PostMessageW(c.input3, EM_SETSEL, 1, 2));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            DWORD_PTR sel = 0;
+            return SendMessageTimeoutW(c.input3, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &sel) &&
+                   sel == DWORD_PTR(MAKELONG(1, 2));
+        },
+        30s, 20ms))
+        << "the posted clicks were not all taken within 30 s";
+    // Real input is taken in order: a click on 保持窗口最前, clear of the
+    // examples window, shows when the bursts before it are done. Sent only
+    // now, so that no posted click comes between its press and its release.
+    ClickBurst({{c.keepOnTop, 1}});
+    ASSERT_TRUE(WaitUntil([&] { return CheckOf(c.keepOnTop) == BST_CHECKED; }, 30s, 20ms))
+        << "the real clicks were not all taken within 30 s";
+    std::printf("[   soak   ] 601 posted messages and 201 real clicks taken in %.0f ms\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+
+    EXPECT_TRUE(tool->Running());
+    EXPECT_TRUE(Answers(tool->Main())) << "the main window stopped answering";
+    EXPECT_EQ(TextOf(c.output), line);
+    const auto got = ReadClipboard();
+    ASSERT_TRUE(got && got->text);
+    EXPECT_TRUE(SameBytes(*got->text, Cp936(line) + '\0'));
+    const std::vector<HWND> examples = ExamplesWindows();
+    ASSERT_EQ(examples.size(), 1u) << "examples windows";
+    EXPECT_TRUE(Answers(examples.front())) << "the examples window stopped answering";
+}
+
+}  // namespace
+}  // namespace e2e
