@@ -58,20 +58,33 @@ TEST_F(ExamplesCopy, PressIsRedWhileHeldAndReleasingOffTheButtonCopiesNothing) {
     ASSERT_NE(w.window, nullptr);
     HWND button = w.button[1];
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    ASSERT_NE(face, RGB(255, 0, 0));
+    const COLORREF red = RGB(255, 0, 0);
+    ASSERT_NE(face, red);
     // A face pixel of 超级按钮2 left of its picture, clear of edge and focus rectangle.
-    const POINT facePixel = ScreenPoint(w.window, POINT{kExampleButtonRects[1].left + 20, kExampleButtonRects[1].top + 20});
+    const POINT facePixel =
+        ScreenPoint(w.window, POINT{kExampleButtonRects[1].left + 20, kExampleButtonRects[1].top + 20});
+    const POINT onButton = CentreOf(button);
     const POINT offButton = ScreenPoint(w.window, POINT{20, 100});
+    // Held still at `at`, as a hand does: the pointer trembles by a pixel
+    // until the button shows `colour`.
+    const auto holdAt = [&](POINT at, COLORREF colour) {
+        int tremble = 0;
+        return WaitUntil(
+            [&] {
+                MoveMouse(POINT{at.x + (tremble++ & 1), at.y});
+                return ScreenPixel(facePixel) == colour;
+            },
+            3s, 20ms);
+    };
     ASSERT_TRUE(PutClipboardBytes("sentinel"));
     const DWORD before = ClipboardSequence();
 
-    MoveMouse(CentreOf(button));
-    LeftDown();
-    ExpectPixels({{"pressed face", facePixel, RGB(255, 0, 0)}});
+    LeftDownAt(onButton);
+    EXPECT_TRUE(holdAt(onButton, red)) << "held on the button, its face shows " << ColourName(ScreenPixel(facePixel));
     // Held outside, it is shown unpressed again.
-    MoveMouse(offButton);
-    ExpectPixels({{"face while held off the button", facePixel, face}});
-    LeftUp();
+    EXPECT_TRUE(holdAt(offButton, face)) << "held off the button, its face shows "
+                                         << ColourName(ScreenPixel(facePixel));
+    LeftUpAt(offButton);
 
     // The press gave 超级按钮2 the focus; once Tab has moved it on, the
     // release before it has been handled too.

@@ -10,12 +10,13 @@ const wchar_t kExamplesTitle[] = L"彩色字体示例";
 
 namespace {
 
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+// One mouse event at an absolute screen position, aimed at the pixel's middle.
+void SendMouseAt(POINT screen, DWORD flags) {
     INPUT in{};
     in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    in.mi.dx = dx;
-    in.mi.dy = dy;
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dx = LONG((screen.x * 65536LL + 32768) / GetSystemMetrics(SM_CXSCREEN));
+    in.mi.dy = LONG((screen.y * 65536LL + 32768) / GetSystemMetrics(SM_CYSCREEN));
     SendInput(1, &in, sizeof in);
 }
 
@@ -108,17 +109,14 @@ POINT CentreOf(HWND window) {
 }
 
 void MoveMouse(POINT screen) {
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, LONG((screen.x * 65536LL + 32768) / w),
-              LONG((screen.y * 65536LL + 32768) / h));
+    SendMouseAt(screen, 0);
     POINT at{};
     if (!WaitUntil([&] { return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y; }, 200ms, 2ms))
         SetCursorPos(screen.x, screen.y);  // the normalised move may round a pixel off
 }
 
-void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
-void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void LeftDownAt(POINT screen) { SendMouseAt(screen, MOUSEEVENTF_LEFTDOWN); }
+void LeftUpAt(POINT screen) { SendMouseAt(screen, MOUSEEVENTF_LEFTUP); }
 
 void ParkPointer() { MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 8, 8}); }
 

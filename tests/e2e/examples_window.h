@@ -52,10 +52,13 @@ POINT ScreenPoint(HWND window, POINT client);
 // The centre of a window in screen coordinates.
 POINT CentreOf(HWND window);
 
-// Mouse input in single steps, for presses that the driver's Click cannot do.
+// Mouse input in single steps, for presses that the driver's Click cannot
+// do. The button events carry their own position: on a busy machine Wine
+// now and then loses a lone move, and a press or release that took the
+// pointer's position from it would land at the wrong place.
 void MoveMouse(POINT screen);
-void LeftDown();
-void LeftUp();
+void LeftDownAt(POINT screen);
+void LeftUpAt(POINT screen);
 // Moves the pointer to a corner that no window of the tool covers, so that
 // no hover or tooltip stands over what a test reads from the screen.
 void ParkPointer();
