@@ -35,7 +35,16 @@ bool Press(HWND button, Millis limit) { return SendWithin(button, BM_CLICK, limi
 
 bool Answers(HWND window, Millis limit) { return SendWithin(window, WM_NULL, limit); }
 
-std::string Cp936(std::wstring_view text) {
+std::string Cp936(std::wstring_view original) {
+    // A character beyond the first plane is one "?" for the player, not one
+    // per half of its surrogate pair.
+    std::wstring text;
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        const bool pair = i + 1 < original.size() && original[i] >= 0xD800 && original[i] <= 0xDBFF &&
+                          original[i + 1] >= 0xDC00 && original[i + 1] <= 0xDFFF;
+        text.push_back(pair ? L'?' : original[i]);
+        if (pair) ++i;
+    }
     if (text.empty()) return {};
     const int n = WideCharToMultiByte(936, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(std::size_t(std::max(n, 0)), '\0');

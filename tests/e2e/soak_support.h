@@ -20,8 +20,9 @@ bool Press(HWND button, Millis limit = 5s);
 // The tool's thread takes a message within `limit`: it is not hung.
 bool Answers(HWND window, Millis limit = 5s);
 
-// Code page 936 as Windows converts to it, with its default character for
-// what GBK lacks: what the tool puts in its line and on the clipboard.
+// Code page 936 as Windows converts to it, with its default character "?"
+// for what GBK lacks, one per character typed: what the tool puts in its line
+// and on the clipboard.
 std::string Cp936(std::wstring_view text);
 
 // Byte comparison for texts of megabytes: on a mismatch it names the sizes
