@@ -414,19 +414,32 @@ std::optional<ClipboardContent> ReadClipboard(Millis limit) {
     return content;
 }
 
-bool PutClipboardBytes(const std::string& bytes) {
+namespace {
+
+// One block in one format, placed under the test's own clipboard owner.
+bool PutClipboardBlock(UINT format, const void* data, std::size_t size) {
     if (!OpenClipboardWithin(ClipboardOwner::Window(), 3s)) return false;
     bool placed = false;
     if (EmptyClipboard()) {
-        if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1)) {
-            std::memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+        if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size)) {
+            std::memcpy(GlobalLock(block), data, size);
             GlobalUnlock(block);
-            placed = SetClipboardData(CF_TEXT, block) != nullptr;
+            placed = SetClipboardData(format, block) != nullptr;
             if (!placed) GlobalFree(block);
         }
     }
     CloseClipboard();
     return placed;
+}
+
+}  // namespace
+
+bool PutClipboardBytes(const std::string& bytes) {
+    return PutClipboardBlock(CF_TEXT, bytes.c_str(), bytes.size() + 1);
+}
+
+bool PutClipboardUnicode(const std::wstring& text) {
+    return PutClipboardBlock(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
 }
 
 DWORD ClipboardSequence() { return GetClipboardSequenceNumber(); }

@@ -110,6 +110,8 @@ struct ClipboardContent {
 std::optional<ClipboardContent> ReadClipboard(Millis limit = 3s);
 // Places `bytes` as CF_TEXT (a NUL is added) under a window of our own.
 bool PutClipboardBytes(const std::string& bytes);
+// Places `text` as CF_UNICODETEXT (a NUL is added) under a window of our own.
+bool PutClipboardUnicode(const std::wstring& text);
 DWORD ClipboardSequence();
 
 // Holds the clipboard open with a window of its own, on its own thread that

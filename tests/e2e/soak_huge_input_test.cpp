@@ -30,38 +30,6 @@ double MillisSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Places CF_UNICODETEXT under a window of the test whose thread keeps
-// pumping: emptying the clipboard later sends that window a message.
-bool PutClipboardUnicode(const std::wstring& text) {
-    static const HWND owner = [] {
-        HWND made = nullptr;
-        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        std::thread([&made, ready] {
-            made = CreateWindowExW(0, L"Static", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
-            SetEvent(ready);
-            MSG msg;
-            while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-        }).detach();
-        WaitForSingleObject(ready, 5000);
-        CloseHandle(ready);
-        return made;
-    }();
-    if (!WaitUntil([] { return OpenClipboard(owner) != 0; }, 3s)) return false;
-    bool placed = false;
-    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
-    if (EmptyClipboard()) {
-        if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size)) {
-            std::memcpy(GlobalLock(block), text.c_str(), size);
-            GlobalUnlock(block);
-            placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-            if (!placed) GlobalFree(block);
-        }
-    }
-    CloseClipboard();
-    return placed;
-}
-
 class SoakHugeInput : public SharedTool {
 protected:
     void TearDown() override { ResetMainWindow(c); }  // megabytes need not stay in the tool

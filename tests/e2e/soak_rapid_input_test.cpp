@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "tests/e2e/main_controls.h"
+#include "tests/e2e/examples_window.h"
 #include "tests/e2e/soak_support.h"
 
 namespace e2e {
 namespace {
-
-const std::wstring kExamplesTitle = L"彩色字体示例";
 
 class SoakRapidInput : public SharedTool {
 protected:
@@ -26,28 +25,8 @@ protected:
     }
 
     // Every top-level window of the tool with the examples title, shown or not.
-    std::vector<HWND> ExamplesWindows() const {
-        struct Search {
-            DWORD pid;
-            std::vector<HWND> found;
-        } search{tool->Pid(), {}};
-        EnumWindows(
-            [](HWND h, LPARAM p) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(p);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(h, &owner);
-                if (owner == s->pid && TextOf(h) == kExamplesTitle) s->found.push_back(h);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
+    std::vector<HWND> ExamplesWindows() const { return ExamplesWindowsOf(tool->Pid()); }
 };
-
-POINT CentreOf(HWND control) {
-    const RECT r = ScreenRectOf(control);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 // `clicks` real clicks on a control, all queued by one SendInput call. The
 // first click places the pointer and waits for it to arrive: under Wine a
