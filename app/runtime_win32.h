@@ -5,5 +5,3 @@
 bool RegisterFormClass(HINSTANCE instance);
 // Runs until the quit message; returns its code.
 int RunMessageLoop();
-// Returns a window that the tool keeps for its own purposes (clipboard owner).
-HWND ServiceWindow();

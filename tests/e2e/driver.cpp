@@ -307,12 +307,13 @@ HWND Tool::Focus() const {
     return GetGUIThreadInfo(tid_, &info) ? info.hwndFocus : nullptr;
 }
 
-bool Tool::BringToFront() const {
-    if (GetForegroundWindow() == main_) return true;
+bool Tool::BringToFront() const { return Activate(main_); }
+
+bool Activate(HWND window) {
     return WaitUntil(
         [&] {
-            if (GetForegroundWindow() == main_) return true;
-            SetForegroundWindow(main_);
+            if (GetForegroundWindow() == window) return true;
+            SetForegroundWindow(window);
             return false;
         },
         3s, 20ms);

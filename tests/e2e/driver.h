@@ -88,6 +88,9 @@ private:
     DWORD tid_ = 0;
 };
 
+// Makes any top-level window the foreground window, so input reaches it.
+bool Activate(HWND window);
+
 extern const wchar_t kMainTitle[];
 // Visible top-level windows of a process with that title.
 std::vector<HWND> WindowsOf(DWORD pid, const std::wstring& title);

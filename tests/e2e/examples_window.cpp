@@ -83,16 +83,6 @@ std::string WaitForClipboard(DWORD before, const std::string& expected) {
     return got;
 }
 
-bool Activate(HWND window) {
-    return WaitUntil(
-        [&] {
-            if (GetForegroundWindow() == window) return true;
-            SetForegroundWindow(window);
-            return false;
-        },
-        3s, 20ms);
-}
-
 bool CloseAndWait(HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return WaitUntil([&] { return !IsWindow(window); }, 5s);

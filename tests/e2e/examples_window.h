@@ -42,9 +42,6 @@ std::string ClipboardTextNow();
 // for its CF_TEXT to read `expected` (the tool empties before it places), and
 // returns what it last read.
 std::string WaitForClipboard(DWORD before, const std::string& expected);
-
-// Makes any top-level window the foreground window, so input reaches it.
-bool Activate(HWND window);
 // Asks the window to close and waits until it is gone.
 bool CloseAndWait(HWND window);
 
